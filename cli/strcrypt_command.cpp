@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <limits>
 #include <sstream>
 
@@ -42,7 +41,13 @@ struct Failure {
 };
 
 std::string ReadAll(std::istream& in) {
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string all;
+  char chunk[1 << 16];
+  std::streamsize got = 0;
+  while ((got = in.rdbuf()->sgetn(chunk, sizeof chunk)) > 0) {
+    all.append(chunk, static_cast<std::size_t>(got));
+  }
+  return all;
 }
 
 std::string HexCodePoint(char32_t code_point) {

@@ -40,17 +40,20 @@ void PublishResult(ActionHost& host, CipherKind kind, std::string_view code_line
 Text FormatByteList(ActionHost& host) {
   const std::int32_t count = ByteLength(WorkBuffer());
   if (count == 0) return Text::FromBytes("{}");
-  Text list = Text::FromBytes("{");
+  // The list grows in place: joining it anew for every entry would copy it once per byte.
+  TextBuilder list;
+  list.Reserve(4 * static_cast<std::size_t>(count) + 1);  // "255," is the longest entry
+  list.Append('{');
   for (std::int32_t position = 1; position <= count; ++position) {
     // A nested action may have replaced the buffer during the last ProcessEvents, so both
     // the length and the byte come from the buffer as it is now, and no reference to it
     // outlives this step.
     const std::int32_t current_length = ByteLength(WorkBuffer());
-    const Text entry = IntToText(ByteAt(WorkBuffer(), position));
-    list = ConcatTexts(std::move(list), entry, position == current_length ? "}" : ",");
+    list.Append(IntToText(ByteAt(WorkBuffer(), position)));
+    list.Append(position == current_length ? '}' : ',');
     host.ProcessEvents();
   }
-  return list;
+  return std::move(list).Build();
 }
 
 }  // namespace strcrypt

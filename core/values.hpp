@@ -22,6 +22,8 @@ class Text {
 
  private:
   friend class TextBuilder;
+  friend Text IntToText(std::int32_t value);
+  explicit Text(Bytes bytes) : bytes_(std::move(bytes)) {}  // bytes known to hold no zero
   Bytes bytes_;
 };
 
@@ -49,8 +51,16 @@ class TextBuilder {
  public:
   TextBuilder() = default;
   explicit TextBuilder(Text start) : bytes_(std::move(start.bytes_)) {}
+  void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
   TextBuilder& Append(std::string_view bytes);
-  TextBuilder& Append(const Text& text) { return Append(text.View()); }
+  TextBuilder& Append(char byte) {
+    if (byte != '\0') bytes_.push_back(byte);
+    return *this;
+  }
+  TextBuilder& Append(const Text& text) {
+    bytes_.append(text.bytes_);  // a Text has no zero byte to cut at
+    return *this;
+  }
   Text Build() &&;
 
  private:

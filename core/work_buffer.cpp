@@ -2,10 +2,11 @@
 
 namespace strcrypt {
 
-ByteString& WorkBuffer() {
-  static ByteString buffer;
-  return buffer;
-}
+namespace {
+constinit ByteString g_buffer;
+}  // namespace
+
+ByteString& WorkBuffer() { return g_buffer; }
 
 void ReleaseWorkBuffer() { WorkBuffer() = ByteString(); }
 

@@ -1,0 +1,35 @@
+// FormatByteList per byte with a ProcessEvents that does nothing: the cost of the list itself.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "core/actions.hpp"
+#include "core/work_buffer.hpp"
+
+namespace {
+
+class IdleHost final : public strcrypt::ActionHost {
+ public:
+  strcrypt::Text ReadText(std::string_view /*box*/) override { return {}; }
+  std::int32_t ReadSelection(std::string_view /*list*/) override { return 0; }
+  void WriteText(std::string_view /*box*/, const strcrypt::Text& /*text*/) override {}
+  void ProcessEvents() override {}
+};
+
+void BM_FormatByteList(benchmark::State& state) {
+  const auto size = static_cast<std::size_t>(state.range(0));
+  std::string bytes(size, '\0');
+  std::mt19937 random(7);
+  for (char& c : bytes) c = static_cast<char>(random());
+  strcrypt::WorkBuffer() = strcrypt::ByteString::FromBytes(bytes);
+  IdleHost host;
+  for (auto _ : state) benchmark::DoNotOptimize(strcrypt::FormatByteList(host));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+  strcrypt::ReleaseWorkBuffer();
+}
+
+BENCHMARK(BM_FormatByteList)->Arg(1 << 10)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
