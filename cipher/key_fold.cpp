@@ -13,11 +13,10 @@ DesKey FoldKey(std::span<const std::uint8_t> password) {
 DesKey StandardKeyOf(const DesKey& folded) {
   DesKey standard{};
   for (std::size_t k = 0; k < folded.size(); ++k) {
-    std::uint8_t reversed = 0;
-    for (int bit = 0; bit < 8; ++bit) {
-      reversed = static_cast<std::uint8_t>((reversed << 1) | ((folded[k] >> bit) & 1U));
-    }
-    standard[k] = reversed;
+    const unsigned byte = folded[k];
+    unsigned reversed = 0;
+    for (unsigned bit = 0; bit < 8; ++bit) reversed = (reversed << 1) | ((byte >> bit) & 1U);
+    standard[k] = static_cast<std::uint8_t>(reversed);
   }
   return standard;
 }
