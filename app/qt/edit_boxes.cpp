@@ -6,6 +6,8 @@
 #include <QTextOption>
 #include <algorithm>
 
+#include "app/qt/result_box.hpp"
+
 namespace strcrypt::app::qt {
 namespace {
 
@@ -45,14 +47,14 @@ class BoxLooks : public QObject {
 }  // namespace
 
 QWidget* CreateMultiLineBox(bool read_only, QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+  QPlainTextEdit* box = read_only ? new ResultBox(parent) : new QPlainTextEdit(parent);
   box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  // Wrapping at word boundaries lays out a long line without break opportunities, such as
-  // a byte list, in quadratic time; breaking anywhere keeps it linear.
-  box->setWordWrapMode(QTextOption::WrapAnywhere);
+  box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Always there, as on a classic edit box: a bar that appears with a long result narrows
+  // the text and lays the whole text out a second time.
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setTabChangesFocus(true);
   box->setUndoRedoEnabled(!read_only);
   if (read_only) {
@@ -77,13 +79,16 @@ void GrowToOneTextLine(QWidget& box) {
 }
 
 QString BoxText(const QWidget& box) {
+  if (const auto* result = qobject_cast<const ResultBox*>(&box)) return result->Text();
   if (const auto* line = qobject_cast<const QLineEdit*>(&box)) return line->text();
   if (const auto* lines = qobject_cast<const QPlainTextEdit*>(&box)) return lines->toPlainText();
   return {};
 }
 
 void SetBoxText(QWidget& box, const QString& text) {
-  if (auto* line = qobject_cast<QLineEdit*>(&box)) {
+  if (auto* result = qobject_cast<ResultBox*>(&box)) {
+    result->SetText(text);
+  } else if (auto* line = qobject_cast<QLineEdit*>(&box)) {
     line->setText(text);
   } else if (auto* lines = qobject_cast<QPlainTextEdit*>(&box)) {
     lines->setPlainText(text);
