@@ -84,9 +84,9 @@ QMimeData* ResultBox::createMimeDataFromSelection() const {
   const QTextCursor cursor = textCursor();
   const qsizetype from = TextPosition(cursor.selectionStart());
   const qsizetype to = TextPosition(cursor.selectionEnd());
-  auto* data = new QMimeData;
-  data->setText(text_.mid(from, to - from));
-  return data;
+  auto* mime = new QMimeData;
+  mime->setText(text_.mid(from, to - from));
+  return mime;
 }
 
 }  // namespace strcrypt::app::qt
