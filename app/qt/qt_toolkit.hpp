@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QPointer>
+#include <chrono>
 
 #include "app/qt/main_window.hpp"
 #include "app/shell.hpp"
@@ -35,6 +36,7 @@ class QtToolkit final : public Toolkit {
   QPointer<MainWindow> window_;
   QEventLoop* loop_ = nullptr;
   bool loop_ended_ = false;
+  std::chrono::steady_clock::time_point last_dispatch_{};
 };
 
 }  // namespace strcrypt::app::qt
