@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "app/executable_folder.hpp"
 #include "core/actions.hpp"
+#include "core/value_memory.hpp"
 #include "core/work_buffer.hpp"
 
 namespace strcrypt::app {
@@ -30,7 +32,21 @@ constexpr std::string_view kFatalHeading = "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4
 // "错误信息："
 constexpr std::string_view kFatalMessageLabel = "\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA";
 
+Application* g_memory_reports_to = nullptr;
+
+[[noreturn]] void ReportOutOfMemoryFatally(std::int64_t requested_bytes) {
+  Application* application = std::exchange(g_memory_reports_to, nullptr);
+  // A second failure while the first is being reported has nowhere left to go.
+  if (application == nullptr) std::abort();
+  application->ReportFatalError(OutOfMemoryMessage(requested_bytes));
+}
+
 }  // namespace
+
+void Application::TakeOutOfMemoryReports() {
+  g_memory_reports_to = this;
+  SetOutOfMemoryHandler(ReportOutOfMemoryFatally);
+}
 
 std::string FatalBoxText(std::string_view message) {
   std::string text(kFatalHeading);
@@ -129,6 +145,10 @@ void Application::ReportFatalError(std::string_view message) {
 
 int Application::Shutdown(int status) {
   ++event_gate_;
+  if (g_memory_reports_to == this) {
+    g_memory_reports_to = nullptr;
+    SetOutOfMemoryHandler(nullptr);
+  }
   window_registry_.clear();
   if (exit_hook_ != nullptr) {
     const ExitHook hook = exit_hook_;

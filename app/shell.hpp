@@ -53,6 +53,8 @@ class Application final : private ActionHost {
   // The orderly end: runs the exit hook once and gives back the status to end with.
   int Shutdown(int status);
   [[noreturn]] void ReportFatalError(std::string_view message);
+  // Makes running out of memory anywhere this shell's fatal error, until Shutdown.
+  void TakeOutOfMemoryReports();
 
   // From the toolkit: an event of a control (0 for the window itself), and the window's end.
   void RaiseEvent(std::uint32_t window, std::uint32_t control, std::int32_t event);

@@ -19,6 +19,9 @@
 #include "app/qt/hyperlink.hpp"
 #include "app/window_placement.hpp"
 
+// Resources of a static library must be registered by hand, from the global namespace.
+static void InitialiseResources() { Q_INIT_RESOURCE(strcrypt_gui); }
+
 namespace strcrypt::app::qt {
 namespace {
 
@@ -73,6 +76,7 @@ MainWindow::MainWindow(const WindowDefinition& definition, const QString& link_t
                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       definition_(definition),
       events_(std::move(events)) {
+  InitialiseResources();
   setWindowTitle(FromGbk(definition.title));
   setWindowIcon(QIcon(QStringLiteral(":/strcrypt.svg")));
   setAutoFillBackground(true);
