@@ -28,7 +28,11 @@ void BM_FormatByteList(benchmark::State& state) {
   strcrypt::ReleaseWorkBuffer();
 }
 
-BENCHMARK(BM_FormatByteList)->Arg(1 << 10)->Arg(1 << 20)->Arg(16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatByteList)
+    ->Arg(1 << 10)
+    ->Arg(1 << 20)
+    ->Arg(16 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

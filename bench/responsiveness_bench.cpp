@@ -62,8 +62,16 @@ void RunEncryption(benchmark::State& state, bool real_pump) {
 void BM_EncryptAction_RealPump(benchmark::State& state) { RunEncryption(state, true); }
 void BM_EncryptAction_NoOpPump(benchmark::State& state) { RunEncryption(state, false); }
 
-BENCHMARK(BM_EncryptAction_RealPump)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_EncryptAction_NoOpPump)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_EncryptAction_RealPump)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_EncryptAction_NoOpPump)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

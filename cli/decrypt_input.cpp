@@ -28,11 +28,12 @@ class ListReader {
       while (place_ < text_.size() && text_[place_] >= '0' && text_[place_] <= '9') ++place_;
       if (place_ == start) return Error("entry " + std::to_string(entry) + " is not a number");
       unsigned long value = 0;
-      const auto [end, failure] = std::from_chars(text_.data() + start, text_.data() + place_, value);
+      const auto [end, failure] =
+          std::from_chars(text_.data() + start, text_.data() + place_, value);
       if (failure != std::errc() || value > 255) {
         return InputError{"entry " + std::to_string(entry) + " (" +
-                          std::string(text_.substr(start, place_ - start)) +
-                          ") is above 255" + At(start)};
+                          std::string(text_.substr(start, place_ - start)) + ") is above 255" +
+                          At(start)};
       }
       out.push_back(static_cast<char>(value));
       SkipBlanks();

@@ -12,7 +12,9 @@ namespace strcrypt::cli {
 // publishing code against this host, so both print the same bytes.
 class ResultHost final : public ActionHost {
  public:
-  explicit ResultHost(Text password) { boxes_[std::string(control::kPassword)] = std::move(password); }
+  explicit ResultHost(Text password) {
+    boxes_[std::string(control::kPassword)] = std::move(password);
+  }
 
   Text ReadText(std::string_view box) override { return boxes_[std::string(box)]; }
   std::int32_t ReadSelection(std::string_view /*list*/) override { return 0; }

@@ -1,7 +1,6 @@
 #include "cli/strcrypt_command.hpp"
 
 #include <CLI/CLI.hpp>
-
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -62,13 +61,16 @@ std::string HexCodePoint(char32_t code_point) {
 class Run {
  public:
   Run(const Options& options, std::istream& in, std::ostream& out, const Environment& environment)
-      : options_(options), in_(in), out_(out), environment_(environment),
+      : options_(options),
+        in_(in),
+        out_(out),
+        environment_(environment),
         encoding_(options.encoding.empty() ? environment.terminal_encoding : options.encoding) {}
 
   int Execute() {
     const CipherKind chosen_kind = options_.algorithm == "rc4" ? kRc4Kind : kDesKind;
-    const std::string input = options_.operand_given && options_.operand != "-" ? options_.operand
-                                                                               : ReadAll(in_);
+    const std::string input =
+        options_.operand_given && options_.operand != "-" ? options_.operand : ReadAll(in_);
     if (options_.encrypt) {
       ByteString data = ByteString(Bytes(ToGbk(input, "the text")));
       if (!options_.keep_spaces) data = RemoveAllSpaces(data);
@@ -101,8 +103,7 @@ class Run {
                                        std::to_string(error.position)};
       }
       throw Failure{kUsageError, "character " + std::to_string(error.position) + " of " + what +
-                                     ", " + HexCodePoint(error.code_point) +
-                                     ", has no GBK form"};
+                                     ", " + HexCodePoint(error.code_point) + ", has no GBK form"};
     }
     if (encoded.bytes.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
       throw Failure{kUsageError, what + " is larger than 2 GiB"};
@@ -123,7 +124,8 @@ class Run {
     if (options_.password_given) return ToGbkText(options_.password, "the password");
     if (options_.password_file_given) {
       std::ifstream file(options_.password_file, std::ios::binary);
-      if (!file) throw Failure{kUsageError, "cannot read the password file " + options_.password_file};
+      if (!file)
+        throw Failure{kUsageError, "cannot read the password file " + options_.password_file};
       std::string content = ReadAll(file);
       if (content.ends_with('\n')) content.pop_back();
       if (content.ends_with('\r')) content.pop_back();
@@ -191,8 +193,9 @@ void AddCommonOptions(CLI::App& command, Options& options) {
                      "--password-file or STRCRYPT_PASSWORD)");
   command.add_option("--password-file", options.password_file,
                      "read the password from FILE, without one trailing newline");
-  command.add_option("-f,--format", options.format,
-                     "all (default): text, list and code line; text; list; code; raw bytes")
+  command
+      .add_option("-f,--format", options.format,
+                  "all (default): text, list and code line; text; list; code; raw bytes")
       ->check(CLI::IsMember({"all", "text", "list", "code", "raw"}));
   command.add_option("--encoding", options.encoding,
                      "encoding of input and output (default: the locale's); gbk passes bytes "
@@ -203,9 +206,10 @@ void AddCommonOptions(CLI::App& command, Options& options) {
 
 int RunStrcrypt(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                 std::ostream& err, const Environment& environment) {
-  CLI::App app("Hide a string constant from a casual look at source code: DES or RC4 under a "
-               "password, printed as text, as a byte list and as a ready-to-paste code line.",
-               "strcrypt");
+  CLI::App app(
+      "Hide a string constant from a casual look at source code: DES or RC4 under a "
+      "password, printed as text, as a byte list and as a ready-to-paste code line.",
+      "strcrypt");
   app.set_version_flag("--version", kVersion);
   app.require_subcommand(1);
   app.footer(
@@ -222,10 +226,12 @@ int RunStrcrypt(const std::vector<std::string>& arguments, std::istream& in, std
 
   CLI::App* decrypt = app.add_subcommand(
       "decrypt", "Decrypt a byte list {12,0,255} or a code line printed by encrypt");
-  decrypt->add_option("input", options.operand, "the list or code line; '-' or none reads "
-                                                "standard input");
-  decrypt->add_option("--input", options.input_form,
-                      "auto (default): a byte list or a code line; list; line; raw: result bytes")
+  decrypt->add_option("input", options.operand,
+                      "the list or code line; '-' or none reads "
+                      "standard input");
+  decrypt
+      ->add_option("--input", options.input_form,
+                   "auto (default): a byte list or a code line; list; line; raw: result bytes")
       ->check(CLI::IsMember({"auto", "list", "line", "raw"}));
   AddCommonOptions(*decrypt, options);
 

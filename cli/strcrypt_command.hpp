@@ -10,13 +10,13 @@ namespace strcrypt::cli {
 // What the command takes from its process, injected so that it runs inside a test.
 struct Environment {
   std::function<const char*(const char*)> variable;  // getenv
-  std::string terminal_encoding;                      // the locale's character set
+  std::string terminal_encoding;                     // the locale's character set
 };
 
 enum ExitStatus : int {
   kSuccess = 0,
-  kRejected = 1,     // DES decryption refused its input
-  kUsageError = 2,   // bad options or bad input
+  kRejected = 1,    // DES decryption refused its input
+  kUsageError = 2,  // bad options or bad input
 };
 
 // Runs `strcrypt` with `arguments` (the program name first) and returns its exit status.

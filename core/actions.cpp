@@ -31,8 +31,8 @@ void PublishResult(ActionHost& host, CipherKind kind, std::string_view code_line
   const Text digit = IntToText(kind);
   // Read again: the line carries the password as the box holds it once the list is done.
   const Text password = host.ReadText(control::kPassword);
-  const Text code_line = ConcatTexts(Text::FromBytes(code_line_head), byte_list, ",", password,
-                                     ",", digit, kCodeLineTail);
+  const Text code_line = ConcatTexts(Text::FromBytes(code_line_head), byte_list, ",", password, ",",
+                                     digit, kCodeLineTail);
   host.WriteText(control::kCodeLine, code_line);
   host.WriteText(control::kByteList, byte_list);
 }

@@ -64,8 +64,8 @@ std::u32string ToCodePoints(std::string_view text, const std::string& encoding,
   std::u32string code_points(raw.size() / 4, U'\0');
   for (std::size_t i = 0; i < code_points.size(); ++i) {
     const auto* b = reinterpret_cast<const unsigned char*>(raw.data() + 4 * i);
-    code_points[i] = char32_t{b[0]} | (char32_t{b[1]} << 8) | (char32_t{b[2]} << 16) |
-                     (char32_t{b[3]} << 24);
+    code_points[i] =
+        char32_t{b[0]} | (char32_t{b[1]} << 8) | (char32_t{b[2]} << 16) | (char32_t{b[3]} << 24);
   }
   return code_points;
 }
@@ -79,8 +79,7 @@ bool IsGbkName(std::string_view encoding) {
   return upper == "GBK" || upper == "CP936" || upper == "MS936" || upper == "WINDOWS-936";
 }
 
-GbkEncoding EncodeToGbk(std::string_view text, const std::string& encoding,
-                        OnUnencodable policy) {
+GbkEncoding EncodeToGbk(std::string_view text, const std::string& encoding, OnUnencodable policy) {
   GbkEncoding result;
   if (IsGbkName(encoding)) {
     result.bytes.assign(text);

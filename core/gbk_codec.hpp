@@ -17,8 +17,8 @@ enum class OnUnencodable {
 
 struct GbkEncodeError {
   enum class Kind { kInvalidInput, kNotInGbk } kind;
-  std::size_t position;   // of the character, counted from 1
-  char32_t code_point;    // the character GBK cannot hold (kNotInGbk only)
+  std::size_t position;  // of the character, counted from 1
+  char32_t code_point;   // the character GBK cannot hold (kNotInGbk only)
 };
 
 struct GbkEncoding {

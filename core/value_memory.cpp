@@ -45,9 +45,10 @@ void ReportOutOfMemory(std::int64_t requested_bytes) {
 std::string OutOfMemoryMessage(std::int64_t requested_bytes) {
   // "分配 %d 字节内存失败!"
   char buffer[64];
-  const int length = std::snprintf(buffer, sizeof buffer,
-                                   "\xB7\xD6\xC5\xE4 %lld \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!",
-                                   static_cast<long long>(requested_bytes));
+  const int length =
+      std::snprintf(buffer, sizeof buffer,
+                    "\xB7\xD6\xC5\xE4 %lld \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!",
+                    static_cast<long long>(requested_bytes));
   return std::string(buffer, static_cast<std::size_t>(length));
 }
 

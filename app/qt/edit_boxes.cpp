@@ -34,7 +34,7 @@ class BoxLooks : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
       static_cast<QWidget*>(watched)->setPalette(event->type() == QEvent::FocusIn ? focused_
-                                                                                 : unfocused_);
+                                                                                  : unfocused_);
     }
     return false;
   }

@@ -10,8 +10,9 @@ Text ToGbkText(const QString& text) {
   with_crlf.replace(QChar(u'\n'), QStringLiteral("\r\n"));
   const QByteArray utf8 = with_crlf.toUtf8();
   // Qt hands out well-formed UTF-16, so the only failure left is a character outside GBK.
-  const GbkEncoding gbk = EncodeToGbk(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                                      "UTF-8", OnUnencodable::kQuestionMark);
+  const GbkEncoding gbk =
+      EncodeToGbk(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                  "UTF-8", OnUnencodable::kQuestionMark);
   return Text::FromBytes(gbk.bytes);
 }
 

@@ -71,9 +71,8 @@ QPushButton* CreateButton(const ControlDefinition& control, QWidget* parent) {
 
 MainWindow::MainWindow(const WindowDefinition& definition, const QString& link_target,
                        Events events)
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       definition_(definition),
       events_(std::move(events)) {
   InitialiseResources();
@@ -86,8 +85,8 @@ MainWindow::MainWindow(const WindowDefinition& definition, const QString& link_t
   std::vector<std::pair<int, QWidget*>> tab_order;
   for (const ControlDefinition& control : definition.controls) {
     QWidget* widget = CreateControl(control, link_target);
-    widget->setObjectName(QString::fromUtf8(control.name.data(),
-                                            static_cast<qsizetype>(control.name.size())));
+    widget->setObjectName(
+        QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size())));
     widget->setGeometry(control.left, control.top, control.width, control.height);
     if (control.kind == ControlKind::kSingleLineEdit) GrowToOneTextLine(*widget);
     if (control.tab_place != 0) {
@@ -135,9 +134,7 @@ QWidget* MainWindow::Control(std::string_view name) const {
   return found == controls_.end() ? nullptr : found->second;
 }
 
-Text MainWindow::ReadText(std::string_view box) const {
-  return ToGbkText(BoxText(*Control(box)));
-}
+Text MainWindow::ReadText(std::string_view box) const { return ToGbkText(BoxText(*Control(box))); }
 
 std::int32_t MainWindow::ReadSelection(std::string_view list) const {
   const auto* combo = qobject_cast<const QComboBox*>(Control(list));
@@ -169,7 +166,8 @@ void MainWindow::KeepOuterSize() {
   if (size() == inside) return;
   placing_ = true;
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const Point origin = CentredOrigin(screen.width(), screen.height(), outer.width(), outer.height());
+  const Point origin =
+      CentredOrigin(screen.width(), screen.height(), outer.width(), outer.height());
   setFixedSize(inside);
   move(screen.x() + origin.x, screen.y() + origin.y);
   placing_ = false;
@@ -193,7 +191,8 @@ bool MainWindow::event(QEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    const auto modifiers = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const auto modifiers =
+        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (key->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
       close();  // the same request as the close box
       return true;

@@ -74,9 +74,9 @@ QString ResultBox::Displayed(const QString& text) {
 }
 
 qsizetype ResultBox::TextPosition(int displayed_position) const {
-  const auto before = std::lower_bound(inserted_breaks_.begin(), inserted_breaks_.end(),
-                                       displayed_position) -
-                      inserted_breaks_.begin();
+  const auto before =
+      std::lower_bound(inserted_breaks_.begin(), inserted_breaks_.end(), displayed_position) -
+      inserted_breaks_.begin();
   return displayed_position - before;
 }
 

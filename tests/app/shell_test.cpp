@@ -182,9 +182,10 @@ TEST_F(Shell, WindowThatCannotBeCreatedIsFatal) {
 
 TEST(FatalBoxText, HeadingLineBreaksAndTheMessage) {
   // "运行时出错!" CR LF CR LF "错误信息：" message CR LF
-  EXPECT_EQ(FatalBoxText("m"),
-            "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!\r\n\r\n\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA"
-            "m\r\n");
+  EXPECT_EQ(
+      FatalBoxText("m"),
+      "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!\r\n\r\n\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA"
+      "m\r\n");
   EXPECT_EQ(FatalBoxText(""), "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!\r\n\r\n");
 }
 

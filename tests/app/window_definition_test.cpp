@@ -10,18 +10,20 @@
 namespace strcrypt::app {
 namespace {
 
-std::string Gbk(const char* utf8) {
-  return EncodeToGbk(utf8, "UTF-8", OnUnencodable::kFail).bytes;
-}
+std::string Gbk(const char* utf8) { return EncodeToGbk(utf8, "UTF-8", OnUnencodable::kFail).bytes; }
 
 const WindowDefinition& Main() { return WindowDefinitions().front(); }
 
 TEST(WindowDefinition, CaptionsAreTheGbkOfTheirReadableText) {
   EXPECT_EQ(Main().title, Gbk("Lumaren字符串加密工具 v1.0"));
-  const std::pair<const char*, const char*> captions[] = {
-      {"按钮1", "加  密"},           {"按钮2", "解  密"},           {"标签1", "输入密码："},
-      {"标签2", "待加密/解密文本"},  {"标签3", "加密/解密 后文本"}, {"标签4", "加密/解密后带命令型"},
-      {"标签5", "加密/解密后不带命令型"}, {"超级链接框1", "Lumaren"}};
+  const std::pair<const char*, const char*> captions[] = {{"按钮1", "加  密"},
+                                                          {"按钮2", "解  密"},
+                                                          {"标签1", "输入密码："},
+                                                          {"标签2", "待加密/解密文本"},
+                                                          {"标签3", "加密/解密 后文本"},
+                                                          {"标签4", "加密/解密后带命令型"},
+                                                          {"标签5", "加密/解密后不带命令型"},
+                                                          {"超级链接框1", "Lumaren"}};
   for (const auto& [name, text] : captions) {
     ASSERT_NE(Main().Find(name), nullptr) << name;
     EXPECT_EQ(Main().Find(name)->text, Gbk(text)) << name;

@@ -64,7 +64,8 @@ TEST(Des, ProcessesEveryBlockIndependently) {
 TEST(Des, IgnoresTheParityBitOfEveryKeyByte) {
   std::vector<std::uint8_t> with_parity(8, 0x42);
   std::vector<std::uint8_t> without_parity = with_parity;
-  DesKeySchedule(KeyFromHex("0101010101010101"), DesDirection::kEncipher).ProcessBlocks(with_parity);
+  DesKeySchedule(KeyFromHex("0101010101010101"), DesDirection::kEncipher)
+      .ProcessBlocks(with_parity);
   DesKeySchedule(KeyFromHex("0000000000000000"), DesDirection::kEncipher)
       .ProcessBlocks(without_parity);
   EXPECT_EQ(with_parity, without_parity);

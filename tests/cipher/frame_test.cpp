@@ -9,8 +9,8 @@ namespace strcrypt {
 namespace {
 
 TEST(Frame, LengthIsTheNextMultipleOfEightAfterTheHeader) {
-  const std::pair<std::size_t, std::size_t> cases[] = {
-      {1, 8}, {4, 8}, {5, 16}, {8, 16}, {12, 16}, {13, 24}, {20, 24}, {100, 104}};
+  const std::pair<std::size_t, std::size_t> cases[] = {{1, 8},   {4, 8},   {5, 16},  {8, 16},
+                                                       {12, 16}, {13, 24}, {20, 24}, {100, 104}};
   for (const auto& [data_length, frame_length] : cases) {
     EXPECT_EQ(FrameLength(data_length), frame_length) << data_length;
   }
@@ -50,10 +50,13 @@ TEST(Frame, AcceptsExactlyTheHeadersEncryptionCanWrite) {
     bool accepted;
   };
   const Case cases[] = {
-      {1, 8, true},     {4, 8, true},    {5, 8, false},   {0, 8, false},  {-1, 8, false},
-      {5, 16, true},    {12, 16, true},  {4, 16, false},  {13, 16, false},
-      {93, 104, true},  {100, 104, true}, {92, 104, false}, {101, 104, false},
-      {std::numeric_limits<std::int32_t>::min(), 8, false},
+      {1, 8, true},      {4, 8, true},
+      {5, 8, false},     {0, 8, false},
+      {-1, 8, false},    {5, 16, true},
+      {12, 16, true},    {4, 16, false},
+      {13, 16, false},   {93, 104, true},
+      {100, 104, true},  {92, 104, false},
+      {101, 104, false}, {std::numeric_limits<std::int32_t>::min(), 8, false},
   };
   for (const Case& c : cases) {
     const auto accepted = AcceptedDataLength(FrameWithHeader(c.header, c.frame_length));

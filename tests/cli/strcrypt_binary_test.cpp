@@ -19,7 +19,8 @@ Outcome Shell(const std::string& command) {
   std::string out;
   std::array<char, 4096> buffer{};
   std::size_t got = 0;
-  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), got);
+  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    out.append(buffer.data(), got);
   const int status = pclose(pipe);
   return {WEXITSTATUS(status), out};
 }
@@ -34,9 +35,8 @@ TEST(StrcryptBinary, EncryptsFromStandardInput) {
 }
 
 TEST(StrcryptBinary, DecryptsAPipedCodeLineWithThePasswordFromTheEnvironment) {
-  const Outcome outcome =
-      Shell("STRCRYPT_PASSWORD='密码' " + kStrcrypt + " encrypt -f code '你好 世界' | " + kStrcrypt +
-            " decrypt -f text");
+  const Outcome outcome = Shell("STRCRYPT_PASSWORD='密码' " + kStrcrypt +
+                                " encrypt -f code '你好 世界' | " + kStrcrypt + " decrypt -f text");
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.out, "你好世界\n");
 }

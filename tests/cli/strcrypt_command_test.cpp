@@ -24,12 +24,12 @@ class Strcrypt : public testing::Test {
     std::istringstream in(stdin_bytes);
     std::ostringstream out;
     std::ostringstream err;
-    const Environment environment{
-        [this](const char* name) -> const char* {
-          const auto found = variables.find(name);
-          return found == variables.end() ? nullptr : found->second.c_str();
-        },
-        "UTF-8"};
+    const Environment environment{[this](const char* name) -> const char* {
+                                    const auto found = variables.find(name);
+                                    return found == variables.end() ? nullptr
+                                                                    : found->second.c_str();
+                                  },
+                                  "UTF-8"};
     const int status = RunStrcrypt(arguments, in, out, err, environment);
     return {status, out.str(), err.str()};
   }
@@ -95,8 +95,9 @@ TEST_F(Strcrypt, GbkEncodingTakesAnyBytesZeroIncluded) {
           encrypted.out);
   // The blank went; the zero and the two-byte character stayed.
   EXPECT_EQ(decrypted.out, std::string("a\0\xFF\x41", 4));
-  const Outcome kept = Run({"encrypt", "--encoding", "gbk", "--keep-spaces", "-a", "rc4", "-p",
-                            "k", "-f", "raw"}, bytes);
+  const Outcome kept =
+      Run({"encrypt", "--encoding", "gbk", "--keep-spaces", "-a", "rc4", "-p", "k", "-f", "raw"},
+          bytes);
   EXPECT_EQ(kept.out.size(), 5U);
 }
 

@@ -60,10 +60,12 @@ class AgainstOpenSsl : public testing::Test {
 
 std::string OpenSslDes(const std::string& data, const std::string& password) {
   DES_cblock key{};
-  for (std::size_t k = 0; k < password.size(); ++k) key[k % 8] ^= static_cast<unsigned char>(password[k]);
+  for (std::size_t k = 0; k < password.size(); ++k)
+    key[k % 8] ^= static_cast<unsigned char>(password[k]);
   for (auto& byte : key) {
     unsigned char reversed = 0;
-    for (int bit = 0; bit < 8; ++bit) reversed = static_cast<unsigned char>((reversed << 1) | ((byte >> bit) & 1));
+    for (int bit = 0; bit < 8; ++bit)
+      reversed = static_cast<unsigned char>((reversed << 1) | ((byte >> bit) & 1));
     byte = reversed;
   }
   DES_key_schedule schedule;
@@ -164,7 +166,8 @@ TEST(DataCipher, DesPasswordsWithTheSameKeyBitsGiveTheSameOutput) {
   EXPECT_EQ(EncryptData(data, Password("abcdefghabcdefgh")), EncryptData(data, Password("")));
   // Bytes after the 256th still change the DES key (but not RC4's).
   const std::string long_password(256, 'x');
-  EXPECT_NE(EncryptData(data, Password(long_password + "y")), EncryptData(data, Password(long_password)));
+  EXPECT_NE(EncryptData(data, Password(long_password + "y")),
+            EncryptData(data, Password(long_password)));
   EXPECT_EQ(EncryptData(data, Password(long_password + "y"), kRc4Kind),
             EncryptData(data, Password(long_password), kRc4Kind));
 }

@@ -34,7 +34,11 @@ TEST(GbkCodec, InvalidInputIsAnErrorNotADroppedByte) {
 }
 
 TEST(GbkCodec, InvalidGbkBytesDecodeToReplacementCharacters) {
-  EXPECT_EQ(DecodeFromGbk("a\xFF" "b\xC4", "UTF-8"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+  EXPECT_EQ(DecodeFromGbk("a\xFF"
+                          "b\xC4",
+                          "UTF-8"),
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD");
 }
 
 TEST(GbkCodec, GbkNamesPassBytesUnchanged) {

@@ -82,6 +82,18 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrderAndWrapsAround) {
   EXPECT_EQ(window->ReadText("编辑框1"), Text());  // Tab typed no character
 }
 
+TEST_F(MainWindowTest, ReactivationGivesTheFocusBackToTheLastFocusedControl) {
+  Control("编辑框5")->setFocus();
+  QWidget other;
+  other.resize(100, 100);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  EXPECT_EQ(QApplication::focusWidget(), Control("编辑框5"));
+}
+
 TEST_F(MainWindowTest, EnterBreaksTheLineInTheInputBoxAndDoesNothingElsewhere) {
   QTest::keyClicks(Control("编辑框1"), "ab");
   QTest::keyClick(Control("编辑框1"), Qt::Key_Return);

@@ -96,7 +96,7 @@ TEST_F(ShellOnQt, EncryptThenDecryptGivesTheTextBackWithoutItsSpaces) {
                     Text::FromBytes(Gbk(password)), kind);
     EXPECT_EQ(Box("编辑框4"), ListOf(expected.View()));
     EXPECT_EQ(Box("编辑框2"), std::string(kEncryptCodeLineHead) + ListOf(expected.View()) + "," +
-                                 Gbk(password) + "," + std::to_string(kind) + " ))");
+                                  Gbk(password) + "," + std::to_string(kind) + " ))");
     Click("按钮2");
     EXPECT_EQ(Box("编辑框3"), Gbk(QStringLiteral("你好世界line\nbreak")));
     EXPECT_TRUE(Box("编辑框2").starts_with(kDecryptCodeLineHead));
