@@ -2,30 +2,23 @@
 // and 1 MB of data (about 0.36 MB and 3.6 MB of text). Needs a display (offscreen will do).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <random>
 
 #include "app/qt/main_window.hpp"
+#include "bench/idle_host.hpp"
 #include "core/actions.hpp"
 #include "core/work_buffer.hpp"
 
 namespace {
-
-class SilentHost final : public strcrypt::ActionHost {
- public:
-  strcrypt::Text ReadText(std::string_view /*box*/) override { return {}; }
-  std::int32_t ReadSelection(std::string_view /*list*/) override { return 0; }
-  void WriteText(std::string_view /*box*/, const strcrypt::Text& /*text*/) override {}
-  void ProcessEvents() override {}
-};
 
 strcrypt::Text ByteListOf(std::size_t size) {
   std::string bytes(size, '\0');
   std::mt19937 random(3);
   for (char& c : bytes) c = static_cast<char>(random());
   strcrypt::WorkBuffer() = strcrypt::ByteString::FromBytes(bytes);
-  SilentHost host;
+  strcrypt::bench::IdleHost host;
   strcrypt::Text list = strcrypt::FormatByteList(host);
   strcrypt::ReleaseWorkBuffer();
   return list;
@@ -57,11 +50,3 @@ BENCHMARK(BM_WriteByteListIntoShownBox)
     ->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -3,18 +3,11 @@
 
 #include <random>
 
+#include "bench/idle_host.hpp"
 #include "core/actions.hpp"
 #include "core/work_buffer.hpp"
 
 namespace {
-
-class IdleHost final : public strcrypt::ActionHost {
- public:
-  strcrypt::Text ReadText(std::string_view /*box*/) override { return {}; }
-  std::int32_t ReadSelection(std::string_view /*list*/) override { return 0; }
-  void WriteText(std::string_view /*box*/, const strcrypt::Text& /*text*/) override {}
-  void ProcessEvents() override {}
-};
 
 void BM_FormatByteList(benchmark::State& state) {
   const auto size = static_cast<std::size_t>(state.range(0));
@@ -22,7 +15,7 @@ void BM_FormatByteList(benchmark::State& state) {
   std::mt19937 random(7);
   for (char& c : bytes) c = static_cast<char>(random());
   strcrypt::WorkBuffer() = strcrypt::ByteString::FromBytes(bytes);
-  IdleHost host;
+  strcrypt::bench::IdleHost host;
   for (auto _ : state) benchmark::DoNotOptimize(strcrypt::FormatByteList(host));
   state.SetItemsProcessed(state.iterations() * state.range(0));
   strcrypt::ReleaseWorkBuffer();

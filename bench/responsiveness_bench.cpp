@@ -2,7 +2,7 @@
 // (once per byte of the result) and, for comparison, with one that does nothing.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include "app/qt/qt_toolkit.hpp"
 #include "app/shell.hpp"
@@ -74,11 +74,3 @@ BENCHMARK(BM_EncryptAction_NoOpPump)
     ->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
