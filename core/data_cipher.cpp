@@ -21,6 +21,16 @@ std::span<std::uint8_t> AsWritableBytes(Bytes& bytes) {
   return {reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
+std::string_view AsView(std::span<const std::uint8_t> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// The frame the transform runs on. Working storage that cannot be had gives the empty
+// result; only the result itself is allocated as a value, where failing is fatal.
+std::unique_ptr<std::uint8_t[]> WorkingStorage(std::size_t bytes) {
+  return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[bytes]);
+}
+
 DesKeySchedule ScheduleFor(const Text& password, DesDirection direction) {
   return DesKeySchedule(StandardKeyOf(FoldKey(AsBytes(password.View()))), direction);
 }
@@ -39,11 +49,12 @@ ByteString EncryptData(const ByteString& data, const Text& password, CipherKind 
 
   const auto frame_length = FrameLength(data.View().size());
   if (!frame_length) return {};
-  // The frame is built in the result itself: the enciphered frame is the whole result.
-  Bytes frame(*frame_length, '\0');
-  WriteFrame(AsBytes(data.View()), AsWritableBytes(frame));
-  ScheduleFor(password, DesDirection::kEncipher).ProcessBlocks(AsWritableBytes(frame));
-  return ByteString(std::move(frame));
+  const auto work = WorkingStorage(*frame_length);
+  if (!work) return {};
+  const std::span<std::uint8_t> frame(work.get(), *frame_length);
+  WriteFrame(AsBytes(data.View()), frame);
+  ScheduleFor(password, DesDirection::kEncipher).ProcessBlocks(frame);
+  return ByteString::FromBytes(AsView(frame));
 }
 
 ByteString DecryptData(const ByteString& data, const Text& password, CipherKind kind) {
@@ -52,8 +63,7 @@ ByteString DecryptData(const ByteString& data, const Text& password, CipherKind 
 
   const std::size_t length = data.View().size();
   if (length % 8 != 0) return {};
-  // Working storage that cannot be had gives the empty result, not a fatal error.
-  const std::unique_ptr<std::uint8_t[]> work(new (std::nothrow) std::uint8_t[length]);
+  const auto work = WorkingStorage(length);
   if (!work) return {};
   const std::span<std::uint8_t> frame(work.get(), length);
   const auto source = AsBytes(data.View());
@@ -62,8 +72,7 @@ ByteString DecryptData(const ByteString& data, const Text& password, CipherKind 
 
   const auto data_length = AcceptedDataLength(frame);
   if (!data_length) return {};
-  const auto* first = reinterpret_cast<const char*>(frame.data() + kFrameHeaderSize);
-  return ByteString::FromBytes(std::string_view(first, *data_length));
+  return ByteString::FromBytes(AsView(frame.subspan(kFrameHeaderSize, *data_length)));
 }
 
 }  // namespace strcrypt
