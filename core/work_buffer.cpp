@@ -3,7 +3,7 @@
 namespace strcrypt {
 
 namespace {
-constinit ByteString g_buffer;
+ByteString g_buffer;
 }  // namespace
 
 ByteString& WorkBuffer() { return g_buffer; }
