@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextOption>
-#include <algorithm>
 
 #include "app/qt/result_box.hpp"
 

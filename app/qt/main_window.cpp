@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
-#include <QTimer>
 #include <algorithm>
 #include <vector>
 

@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QTextDocument>
 #include <algorithm>
 
