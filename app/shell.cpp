@@ -99,7 +99,7 @@ void Application::RunEventLoop() {
   bool any_loaded = false;
   for (const auto& [number, entry] : window_registry_) any_loaded = any_loaded || entry.loaded;
   if (!any_loaded) return;
-  if (!end_requested_) toolkit_.RunLoop();
+  toolkit_.RunLoop();
 }
 
 void Application::ProcessEvents() {

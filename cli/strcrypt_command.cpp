@@ -227,8 +227,7 @@ int RunStrcrypt(const std::vector<std::string>& arguments, std::istream& in, std
   CLI::App* decrypt = app.add_subcommand(
       "decrypt", "Decrypt a byte list {12,0,255} or a code line printed by encrypt");
   decrypt->add_option("input", options.operand,
-                      "the list or code line; '-' or none reads "
-                      "standard input");
+                      "the list or code line; '-' or none reads standard input");
   decrypt
       ->add_option("--input", options.input_form,
                    "auto (default): a byte list or a code line; list; line; raw: result bytes")

@@ -32,12 +32,7 @@ Bytes WithoutSpaces(std::string_view in) {
 }
 
 std::string_view BeforeFirstZero(std::string_view bytes) {
-  // Most pieces are a separator or a few digits: a plain loop beats a call to memchr there.
-  constexpr std::size_t kShort = 16;
-  if (bytes.size() > kShort) return bytes.substr(0, bytes.find('\0'));
-  std::size_t length = 0;
-  while (length < bytes.size() && bytes[length] != '\0') ++length;
-  return bytes.substr(0, length);
+  return bytes.substr(0, bytes.find('\0'));
 }
 
 }  // namespace

@@ -144,11 +144,15 @@ void MainWindow::WriteText(std::string_view box, const Text& text) {
   SetBoxText(*Control(box), FromGbk(text.View()));
 }
 
-void MainWindow::ShowCentred() {
+void MainWindow::MoveToCentre() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const Point origin = CentredOrigin(screen.width(), screen.height(), definition_.outer_width,
                                      definition_.outer_height);
   move(screen.x() + origin.x, screen.y() + origin.y);
+}
+
+void MainWindow::ShowCentred() {
+  MoveToCentre();
   show();
   activateWindow();
   raise();
@@ -164,11 +168,8 @@ void MainWindow::KeepOuterSize() {
   const QSize inside = outer - frame;
   if (size() == inside) return;
   placing_ = true;
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const Point origin =
-      CentredOrigin(screen.width(), screen.height(), outer.width(), outer.height());
   setFixedSize(inside);
-  move(screen.x() + origin.x, screen.y() + origin.y);
+  MoveToCentre();
   placing_ = false;
 }
 

@@ -45,6 +45,7 @@ class MainWindow : public QWidget {
  private:
   QWidget* CreateControl(const ControlDefinition& control, const QString& link_target);
   void KeepOuterSize();
+  void MoveToCentre();
 
   const WindowDefinition& definition_;
   Events events_;

@@ -27,7 +27,6 @@ bool QtToolkit::CreateWindow(const WindowDefinition& definition) {
 void QtToolkit::ShowWindow() { window_->ShowCentred(); }
 
 void QtToolkit::RunLoop() {
-  if (loop_ended_) return;
   QEventLoop loop;
   loop_ = &loop;
   loop.exec();
@@ -35,7 +34,6 @@ void QtToolkit::RunLoop() {
 }
 
 void QtToolkit::EndLoop() {
-  loop_ended_ = true;
   if (loop_ != nullptr) loop_->exit(0);
 }
 

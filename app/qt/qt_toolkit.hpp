@@ -35,7 +35,6 @@ class QtToolkit final : public Toolkit {
   Application* application_ = nullptr;
   QPointer<MainWindow> window_;
   QEventLoop* loop_ = nullptr;
-  bool loop_ended_ = false;
   std::chrono::steady_clock::time_point last_dispatch_{};
 };
 
